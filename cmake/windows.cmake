@@ -1,0 +1,25 @@
+# Windows build: the Win32 side of the platform seam, and the programs.
+add_compile_definitions(WINVER=0x0500 _WIN32_WINNT=0x0500 _WIN32_IE=0x0500)
+# Static runtime: nothing but Windows' own DLLs is imported. Subsystem 5.0 so
+# that Windows 2000 loads the program.
+set(WIN_LINK_OPTIONS -static -static-libgcc -static-libstdc++
+    -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
+    -Wl,--major-os-version,5 -Wl,--minor-os-version,0)
+
+add_library(platform_win32 STATIC
+    platform/win32/win_spooler.cpp
+    platform/win32/win_install_platform.cpp
+    platform/win32/win_system_info.cpp
+    platform/win32/message_box.cpp
+)
+target_link_libraries(platform_win32 PUBLIC engine winspool advapi32 user32 kernel32)
+
+# Exercises the seam on a real system: prints the driver directory, ports,
+# monitors, version class and WOW64 state.
+add_executable(seamdemo platform/win32/seam_demo.cpp)
+target_link_libraries(seamdemo PRIVATE platform_win32)
+target_link_options(seamdemo PRIVATE ${WIN_LINK_OPTIONS})
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/setup_exe.cmake)
+    include(cmake/setup_exe.cmake)
+endif()
