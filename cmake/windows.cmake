@@ -23,3 +23,5 @@ target_link_options(seamdemo PRIVATE ${WIN_LINK_OPTIONS})
 if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/setup_exe.cmake)
     include(cmake/setup_exe.cmake)
 endif()
+
+include(tests/e2e/e2e.cmake)

@@ -1,0 +1,11 @@
+# Helper programs of the end-to-end tests (Windows build only).
+add_executable(stub_installer WIN32 tests/e2e/stub_installer.cpp)
+target_link_options(stub_installer PRIVATE ${WIN_LINK_OPTIONS})
+
+add_executable(spool_report tests/e2e/spool_report.cpp)
+target_link_libraries(spool_report PRIVATE winspool)
+target_link_options(spool_report PRIVATE ${WIN_LINK_OPTIONS})
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/uidriver.cmake)
+    include(tests/e2e/uidriver.cmake)
+endif()
