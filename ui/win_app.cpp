@@ -37,9 +37,9 @@ CWinApp* AfxGetApp() { return g_app; }
 
 HINSTANCE AfxGetInstanceHandle() { return GetModuleHandleA(nullptr); }
 
+// Texts in the system's ANSI code page, like every text of the pages.
 int AfxMessageBox(const CString& text) {
-    platform::ShowMessageUtf8(GetActiveWindow(), text);
-    return IDOK;
+    return MessageBoxA(GetActiveWindow(), text.c_str(), platform::AppTitle().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace ui
