@@ -4,6 +4,8 @@
 # Booted once, then given the settings that make the dialogs look as on a
 # Chinese Windows: "宋体"/SimSun drawn with a Song-style CJK font, and window
 # frames drawn by Wine itself (an Xvfb display has no window manager).
+# It also creates the user's "Windows" key, which every Windows has (it holds
+# the default printer) but a new Wine prefix lacks.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$(realpath -m "$1")
@@ -22,6 +24,7 @@ reg=$prefix/setup-settings.reg
     printf '"宋体"="AR PL UMing CN"\r\n"SimSun"="AR PL UMing CN"\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
     printf '"Decorated"="N"\r\n"Managed"="N"\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows]\r\n\r\n'
 } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } > "$reg"
 env -u DISPLAY "$here/wine-run.sh" wine regedit /S "$reg" >/dev/null 2>&1
 env -u DISPLAY "$here/wine-run.sh" wineserver -w
