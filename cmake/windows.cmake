@@ -1,8 +1,9 @@
 # Windows build: the Win32 side of the platform seam, and the programs.
 add_compile_definitions(WINVER=0x0500 _WIN32_WINNT=0x0500 _WIN32_IE=0x0500)
+add_compile_options(-ffunction-sections -fdata-sections)
 # Static runtime: nothing but Windows' own DLLs is imported. Subsystem 5.0 so
 # that Windows 2000 loads the program.
-set(WIN_LINK_OPTIONS -static -static-libgcc -static-libstdc++
+set(WIN_LINK_OPTIONS -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections
     -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
     -Wl,--major-os-version,5 -Wl,--minor-os-version,0)
 
