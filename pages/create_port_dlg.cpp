@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/list_style.h"
 #include "platform/win32/win_spooler.h"
 #include "res/resource.h"
 
@@ -33,10 +34,7 @@ BOOL CCreatePortDlg::OnInitDialog() {
     platform::WinSpooler spooler;
     const std::vector<std::optional<std::string>> monitors = spooler.ListMonitors();
 
-    DWORD style = m_listMonitors.GetExtendedStyle();
-    style &= ~static_cast<DWORD>(LVS_EX_TRACKSELECT);
-    style |= LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
-    m_listMonitors.SetExtendedStyle(style);
+    ApplyListStyle(m_listMonitors);
     m_listMonitors.InsertColumn(0, "Available Port Type", LVCFMT_LEFT);
     m_listMonitors.SetColumnWidth(0, kMonitorColumnWidth);
 

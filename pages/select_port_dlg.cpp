@@ -8,6 +8,7 @@
 #include "engine/port_preselection.h"
 #include "pages/create_port_dlg.h"
 #include "pages/detail_setting_dlg.h"
+#include "pages/list_style.h"
 #include "platform/win32/win_spooler.h"
 #include "res/resource.h"
 
@@ -53,10 +54,7 @@ void CSelectPortDlg::FillPortList() {
     platform::WinSpooler spooler;
     const std::vector<platform::PortInfo> ports = spooler.ListPorts();
 
-    DWORD style = m_listPorts.GetExtendedStyle();
-    style &= ~static_cast<DWORD>(LVS_EX_TRACKSELECT);
-    style |= LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
-    m_listPorts.SetExtendedStyle(style);
+    ApplyListStyle(m_listPorts);
 
     std::vector<std::string> names;
     names.reserve(ports.size());
