@@ -15,12 +15,6 @@ add_library(platform_win32 STATIC
 )
 target_link_libraries(platform_win32 PUBLIC engine winspool advapi32 user32 kernel32)
 
-# Exercises the seam on a real system: prints the driver directory, ports,
-# monitors, version class and WOW64 state.
-add_executable(seamdemo platform/win32/seam_demo.cpp)
-target_link_libraries(seamdemo PRIVATE platform_win32)
-target_link_options(seamdemo PRIVATE ${WIN_LINK_OPTIONS})
-
 if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/setup_exe.cmake)
     include(cmake/setup_exe.cmake)
 endif()

@@ -9,3 +9,7 @@ target_link_options(spool_report PRIVATE ${WIN_LINK_OPTIONS})
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/uidriver.cmake)
     include(tests/e2e/uidriver.cmake)
 endif()
+
+# Launch-time yardstick for the end-to-end measurements.
+add_executable(bare_dialog WIN32 tests/e2e/bare_dialog.cpp)
+target_link_options(bare_dialog PRIVATE ${WIN_LINK_OPTIONS})

@@ -9,6 +9,7 @@ const Command kCommands[] = {
     {"wait", 1, 2, CmdWait, "wait <caption> [timeout-ms]"},
     {"wait-gone", 1, 2, CmdWaitGone, "wait-gone <caption> [timeout-ms]"},
     {"wait-message", 1, 2, CmdWaitMessage, "wait-message <text> [timeout-ms]"},
+    {"wait-message-start", 1, 2, CmdWaitMessageStart, "wait-message-start <beginning of text> [timeout-ms]"},
     {"wait-exit", 0, 1, CmdWaitExit, "wait-exit [timeout-ms]"},
     {"kill", 0, 0, CmdKill, "kill"},
     {"expect-windows", 1, 1, CmdExpectWindows, "expect-windows <caption|caption|...>"},

@@ -30,6 +30,7 @@ Outcome CmdStart(Session&, const Args&);
 Outcome CmdWait(Session&, const Args&);
 Outcome CmdWaitGone(Session&, const Args&);
 Outcome CmdWaitMessage(Session&, const Args&);
+Outcome CmdWaitMessageStart(Session&, const Args&);
 Outcome CmdWaitExit(Session&, const Args&);
 Outcome CmdKill(Session&, const Args&);
 Outcome CmdExpectWindows(Session&, const Args&);

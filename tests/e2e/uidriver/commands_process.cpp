@@ -106,7 +106,11 @@ Outcome CmdWaitGone(Session& session, const Args& args) {
     return Outcome::Continue;
 }
 
-Outcome CmdWaitMessage(Session& session, const Args& args) {
+namespace {
+
+// Waits for a message box of the program; `whole` compares the full text,
+// otherwise only its beginning (texts that carry paths and system errors).
+Outcome WaitMessage(Session& session, const Args& args, bool whole) {
     long timeout;
     if (!TimeoutArg(session, args, 1, timeout)) return Outcome::Fatal;
     const std::string caption = Narrow(session.appTitle);
@@ -121,9 +125,21 @@ Outcome CmdWaitMessage(Session& session, const Args& args) {
     Settle(box);
     session.current = box;
     const std::string text = MessageBoxText(box);
-    session.Check(text == args[0], "message text", Quote(args[0]), Quote(text));
+    if (whole) {
+        session.Check(text == args[0], "message text", Quote(args[0]), Quote(text));
+    } else {
+        Emit("message " + Quote(text));
+        session.Check(text.compare(0, args[0].size(), args[0]) == 0, "message text beginning", Quote(args[0]),
+                      Quote(text));
+    }
     return Outcome::Continue;
 }
+
+}  // namespace
+
+Outcome CmdWaitMessage(Session& session, const Args& args) { return WaitMessage(session, args, true); }
+
+Outcome CmdWaitMessageStart(Session& session, const Args& args) { return WaitMessage(session, args, false); }
 
 Outcome CmdWaitExit(Session& session, const Args& args) {
     long timeout;
