@@ -15,8 +15,6 @@ add_library(platform_win32 STATIC
 )
 target_link_libraries(platform_win32 PUBLIC engine winspool advapi32 user32 kernel32)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/setup_exe.cmake)
-    include(cmake/setup_exe.cmake)
-endif()
+include(cmake/setup_exe.cmake)
 
 include(tests/e2e/e2e.cmake)

@@ -13,3 +13,10 @@ endif()
 # Launch-time yardstick for the end-to-end measurements.
 add_executable(bare_dialog WIN32 tests/e2e/bare_dialog.cpp)
 target_link_options(bare_dialog PRIVATE ${WIN_LINK_OPTIONS})
+
+# ctest in the Windows build: the built program's PE check, and every
+# end-to-end scenario under Wine (needs scripts/wine-setup.sh done once).
+enable_testing()
+add_test(NAME pe_check COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/win32/check_pe.py $<TARGET_FILE:Setup>)
+add_test(NAME e2e COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/e2e/run_scenarios.py --build ${CMAKE_BINARY_DIR})
+set_tests_properties(e2e PROPERTIES TIMEOUT 900)

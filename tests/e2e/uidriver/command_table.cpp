@@ -24,7 +24,7 @@ const Command kCommands[] = {
     {"expect-progress", 1, 2, CmdExpectProgress, "expect-progress [<id>] <pos>"},
     {"expect-items-count", 2, 2, CmdExpectItemsCount, "expect-items-count <id> <n>"},
     {"expect-control-count", 1, 1, CmdExpectControlCount, "expect-control-count <n>"},
-    {"expect-layout", 1, 1, CmdExpectLayout, "expect-layout <template-id>"},
+    {"expect-layout", 1, 2, CmdExpectLayout, "expect-layout <template-id> [ansi]"},
     {"expect-list", 3, 3, CmdExpectList, "expect-list <id> rows <n>"},
     {"expect-list-row", 3, 3, CmdExpectListRow, "expect-list-row <id> <row> <col0|col1|...>"},
     {"expect-list-selected", 2, 2, CmdExpectListSelected, "expect-list-selected <id> <row>|none"},

@@ -201,6 +201,7 @@ Outcome CmdExpectControlCount(Session& session, const Args& args) {
 Outcome CmdExpectLayout(Session& session, const Args& args) {
     long id;
     if (!NumberArg(session, args[0], id)) return Outcome::Fatal;
+    if (args.size() == 2 && args[1] != "ansi") return Fatal(session, "usage: expect-layout <template-id> [ansi]");
     HWND window = session.Window();
     if (window == nullptr) return Outcome::Continue;
     DialogTemplate expected;
@@ -210,6 +211,6 @@ Outcome CmdExpectLayout(Session& session, const Args& args) {
         return Outcome::Continue;
     }
     ++session.checks;
-    for (const std::string& problem : CompareLayout(window, expected, static_cast<int>(id))) session.Fail(problem);
+    for (const std::string& problem : CompareLayout(window, expected, static_cast<int>(id), args.size() == 2)) session.Fail(problem);
     return Outcome::Continue;
 }

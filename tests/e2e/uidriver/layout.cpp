@@ -30,6 +30,18 @@ bool SizesItself(const TemplateItem& item) {
            !(item.style & (SS_CENTERIMAGE | SS_REALSIZECONTROL));
 }
 
+std::wstring ThroughAnsi(const std::wstring& text) {
+    if (text.empty()) return text;
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &ansi[0], bytes, nullptr, nullptr);
+    const int chars = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
+    std::wstring back(static_cast<size_t>(chars), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &back[0], chars);
+    back.resize(static_cast<size_t>(chars > 0 ? chars - 1 : 0));
+    return back;
+}
+
 std::string TemplateText(const TemplateItem& item) {
     return item.textIsOrdinal ? Format("#%u", item.textOrdinal) : Quote(Narrow(item.text));
 }
@@ -78,8 +90,10 @@ RECT ClientRectOf(HWND control) {
     return r;
 }
 
-std::vector<std::string> CompareLayout(HWND dialog, const DialogTemplate& expected, int templateId) {
+std::vector<std::string> CompareLayout(HWND dialog, const DialogTemplate& expected, int templateId,
+                                       bool throughAnsi) {
     std::vector<std::string> problems;
+    auto shown = [throughAnsi](const std::wstring& text) { return Narrow(throughAnsi ? ThroughAnsi(text) : text); };
     const SIZE base = TemplateBaseUnits(expected);
 
     RECT client = {};
@@ -90,9 +104,9 @@ std::vector<std::string> CompareLayout(HWND dialog, const DialogTemplate& expect
                                   templateId, base.cx, base.cy, wanted.right, wanted.bottom, client.right,
                                   client.bottom));
     const std::string caption = Caption(dialog);
-    if (caption != Narrow(expected.caption))
+    if (caption != shown(expected.caption))
         problems.push_back(Format("dialog %d caption expected %s got %s", templateId,
-                                  Quote(Narrow(expected.caption)).c_str(), Quote(caption).c_str()));
+                                  Quote(shown(expected.caption)).c_str(), Quote(caption).c_str()));
 
     const std::vector<HWND> children = Children(dialog);
     if (children.size() != expected.items.size())
@@ -124,7 +138,7 @@ std::vector<std::string> CompareLayout(HWND dialog, const DialogTemplate& expect
 
         if (ShowsTemplateText(item)) {
             const std::string text = ControlText(control);
-            if (text != Narrow(item.text)) differ("text", Quote(Narrow(item.text)), Quote(text));
+            if (text != shown(item.text)) differ("text", Quote(shown(item.text)), Quote(text));
         }
 
         const RECT want_r = DluToPixels(item.x, item.y, item.cx, item.cy, base);

@@ -24,4 +24,8 @@ RECT ClientRectOf(HWND control);
 // size, number and order of controls, ids, classes, texts of buttons and
 // static texts, rectangles (±1 pixel; combo boxes without their height) and
 // the visible state.
-std::vector<std::string> CompareLayout(HWND dialog, const DialogTemplate& expected, int templateId);
+// With `throughAnsi`, texts are expected as a program that builds its dialogs
+// through the ANSI functions shows them: passed through the ANSI code page,
+// so that characters outside it become "?".
+std::vector<std::string> CompareLayout(HWND dialog, const DialogTemplate& expected, int templateId,
+                                       bool throughAnsi = false);
