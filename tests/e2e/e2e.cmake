@@ -6,9 +6,11 @@ add_executable(spool_report tests/e2e/spool_report.cpp)
 target_link_libraries(spool_report PRIVATE winspool)
 target_link_options(spool_report PRIVATE ${WIN_LINK_OPTIONS})
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/uidriver.cmake)
-    include(tests/e2e/uidriver.cmake)
-endif()
+add_executable(registry_message_probe WIN32 tests/e2e/registry_message_probe.cpp)
+target_link_libraries(registry_message_probe PRIVATE platform_win32)
+target_link_options(registry_message_probe PRIVATE -mconsole ${WIN_LINK_OPTIONS})
+
+include(tests/e2e/uidriver.cmake)
 
 # Launch-time yardstick for the end-to-end measurements.
 add_executable(bare_dialog WIN32 tests/e2e/bare_dialog.cpp)
