@@ -30,7 +30,7 @@ CACHE=${WINE_CACHE:-/var/cache/wine-trixie}
 MIRROR=${WINE_MIRROR:-http://deb.debian.org/debian}
 SUITE=trixie
 # Bump when the package list below changes, so old chroots get completed.
-STAMP_VERSION=1
+STAMP_VERSION=2
 STAMP="$ROOT/.wine-setup-done"
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -40,6 +40,8 @@ CHROOT_PKGS=(
   libxrender1:i386 libxrandr2:i386 libxi6:i386 libxcursor1:i386
   libxcomposite1:i386 libxinerama1:i386 libxxf86vm1:i386 libxext6:i386
   fontconfig fonts-arphic-uming
+  # Wine's own fonts: Marlett draws the caption buttons, Tahoma the message boxes.
+  fonts-wine
 )
 HOST_PKGS=(debootstrap xvfb imagemagick x11-utils)
 
