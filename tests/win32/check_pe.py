@@ -187,6 +187,37 @@ VERSION_STRINGS = {
 IMPORT_ALLOWLIST = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll",
                     "winspool.drv", "shell32.dll", "comctl32.dll", "msvcrt.dll"}
 
+# Every function the program may import, each checked to be exported by
+# Windows 2000's own DLLs (the program has to start there). A new import
+# fails the check until someone has made sure of that and added it here.
+WINDOWS_2000_FUNCTIONS = {
+    "advapi32.dll": "RegCloseKey RegOpenKeyExA RegSetValueExA",
+    "comctl32.dll": "InitCommonControls",
+    "kernel32.dll": "CloseHandle CopyFileA CreateSemaphoreW DeleteCriticalSection "
+                    "EnterCriticalSection FindResourceA FormatMessageA FreeLibrary "
+                    "GetCurrentDirectoryA GetCurrentProcess GetCurrentThreadId GetLastError "
+                    "GetModuleFileNameA GetModuleHandleA GetModuleHandleW GetProcAddress "
+                    "GetStartupInfoA GetVersionExA InitializeCriticalSection IsDBCSLeadByteEx "
+                    "LeaveCriticalSection LoadLibraryA LoadLibraryW LoadResource LocalFree "
+                    "LockResource MultiByteToWideChar OutputDebugStringA ReleaseSemaphore "
+                    "SetLastError SetUnhandledExceptionFilter SizeofResource Sleep TlsAlloc "
+                    "TlsFree TlsGetValue TlsSetValue VirtualProtect VirtualQuery "
+                    "WaitForSingleObject WideCharToMultiByte",
+    "msvcrt.dll": "__getmainargs __initenv __mb_cur_max __p__acmdln __p__commode __p__fmode "
+                  "__set_app_type __setusermatherr _amsg_exit _cexit _errno _initterm _iob "
+                  "_onexit abort atoi calloc exit fprintf fputc fputs free fwrite localeconv "
+                  "malloc memchr memcmp memcpy memmove memset realloc setlocale signal strchr "
+                  "strcmp strerror strlen strncmp vfprintf wcslen _read _close",
+    "shell32.dll": "ShellExecuteA",
+    "user32.dll": "AppendMenuA BeginPaint CheckDlgButton DialogBoxParamA DispatchMessageA "
+                  "DrawIcon EnableWindow EndDialog EndPaint GetActiveWindow GetClientRect "
+                  "GetDlgItem GetMessageA GetSystemMenu GetSystemMetrics GetWindowLongA "
+                  "IsIconic LoadIconA LoadStringA MessageBoxA MessageBoxW SendDlgItemMessageA "
+                  "SendMessageA SetDlgItemTextA SetWindowLongA TranslateMessage",
+    "winspool.drv": "AddPortA AddPrinterA AddPrinterDriverA ClosePrinter ConfigurePortA "
+                    "EnumMonitorsA EnumPortsA GetPrinterDriverDirectoryA",
+}
+
 
 # --- PE reading --------------------------------------------------------------
 class Image:
@@ -227,16 +258,25 @@ class Image:
         return self.data[start:self.data.index(b"\0", start)].decode("ascii")
 
     def imports(self):
+        """{DLL name: [imported function names]} (ordinals as "#n")."""
         rva, size = self.directories[1]
-        names = []
+        found = {}
         if not size:
-            return names
+            return found
         pos = self.offset(rva)
         while True:
-            name_rva = struct.unpack_from("<I", self.data, pos + 12)[0]
+            lookup_rva, _, _, name_rva, thunk_rva = struct.unpack_from("<5I", self.data, pos)
             if not name_rva:
-                return names
-            names.append(self.cstring(name_rva))
+                return found
+            functions = found.setdefault(self.cstring(name_rva), [])
+            entry = self.offset(lookup_rva or thunk_rva)
+            while True:
+                value = struct.unpack_from("<I", self.data, entry)[0]
+                if not value:
+                    break
+                functions.append("#%d" % (value & 0xFFFF) if value & 0x80000000
+                                 else self.cstring(value + 2))
+                entry += 4
             pos += 20
 
     def resources(self):
@@ -426,10 +466,16 @@ class Checker:
             self.fail("subsystem version %d.%d, expected at most 5.0" % img.subsystem_version)
 
     def imports(self):
-        for name in self.image.imports():
+        for name, functions in self.image.imports().items():
             if name.lower() not in IMPORT_ALLOWLIST:
                 self.fail("imports from %s, which is not a Windows system DLL on the list"
                           % name)
+                continue
+            known = set(WINDOWS_2000_FUNCTIONS.get(name.lower(), "").split())
+            for function in functions:
+                if function not in known:
+                    self.fail("imports %s!%s, not yet checked to exist on Windows 2000"
+                              % (name, function))
 
     def languages(self):
         for rtype, name, lang in self.resources:
