@@ -9,4 +9,5 @@ scripts/install-deps.sh
 scripts/wine-setup.sh
 scripts/build.sh
 ctest --test-dir build/native --output-on-failure
-ctest --test-dir build/win32 --output-on-failure --timeout 1500
+# Verbose: the scenario table and the launch-time measurements belong in the log.
+ctest --test-dir build/win32 --verbose --timeout 1500
