@@ -133,7 +133,7 @@ Outcome CmdSelectCombo(Session& session, const Args& args) {
 
 Outcome CmdKey(Session& session, const Args& args) {
     std::vector<WORD> keys;
-    for (const std::string& name : SplitPlus(args[0])) {
+    for (const std::string& name : Split(args[0], '+')) {
         WORD vk;
         if (!KeyCode(name, vk)) return Fatal(session, "unknown key " + Quote(name));
         keys.push_back(vk);

@@ -163,7 +163,7 @@ Outcome CmdKill(Session& session, const Args&) {
 
 Outcome CmdExpectWindows(Session& session, const Args& args) {
     std::vector<std::string> expected;
-    if (!args[0].empty()) expected = SplitBar(args[0]);
+    if (!args[0].empty()) expected = Split(args[0], '|');
     std::vector<std::string> open;
     if (session.process != nullptr)
         for (HWND window : TopWindows(session.pid)) open.push_back(Caption(window));

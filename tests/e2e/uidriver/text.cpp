@@ -59,14 +59,14 @@ bool ParseLong(const std::string& word, long& value) {
     return end != nullptr && *end == '\0';
 }
 
-std::vector<std::string> SplitBar(const std::string& text) {
+std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts;
     size_t start = 0;
     for (;;) {
-        const size_t bar = text.find('|', start);
-        parts.push_back(text.substr(start, bar == std::string::npos ? std::string::npos : bar - start));
-        if (bar == std::string::npos) return parts;
-        start = bar + 1;
+        const size_t at = text.find(separator, start);
+        parts.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
+        if (at == std::string::npos) return parts;
+        start = at + 1;
     }
 }
 
@@ -103,15 +103,4 @@ std::wstring HostPath(const std::string& path) {
     for (auto& c : result)
         if (c == L'/') c = L'\\';
     return result;
-}
-
-std::vector<std::string> SplitPlus(const std::string& text) {
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (;;) {
-        const size_t plus = text.find('+', start);
-        parts.push_back(text.substr(start, plus == std::string::npos ? std::string::npos : plus - start));
-        if (plus == std::string::npos) return parts;
-        start = plus + 1;
-    }
 }

@@ -17,7 +17,8 @@ void Emit(const std::string& line);
 // Decimal, or hexadecimal with 0x; the whole word must be a number.
 bool ParseLong(const std::string& word, long& value);
 
-std::vector<std::string> SplitBar(const std::string& text);
+// "a|b" with '|' -> {"a", "b"}; "ALT+F4" with '+' -> {"ALT", "F4"}.
+std::vector<std::string> Split(const std::string& text, char separator);
 std::string JoinBar(const std::vector<std::string>& parts);
 
 // Quoted for the transcript, so that empty and padded texts stay visible.
@@ -30,5 +31,3 @@ std::wstring HostPath(const std::string& path);
 
 bool RunningUnderWine();
 
-// "ALT+F4" -> {"ALT", "F4"}.
-std::vector<std::string> SplitPlus(const std::string& text);
